@@ -1,0 +1,1 @@
+#include "GAME/data/GameIdentity.h"
