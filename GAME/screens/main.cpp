@@ -1,7 +1,53 @@
+#include "GAME/data/GameIdentity.h"
+#include "ST/core/Clock.h"
 #include "ST/core/Diag.h"
+#include "ST/core/ST_GAME.h"
+#include "ST/platform/Display.h"
 
-int main()
-{
+#include <mutex>
+
+ZEL::ST_GAME* Game = nullptr;
+ZEL::ZELGFX* zel = nullptr;
+ZEL::ST_INPUT* INPUTNAME = nullptr;
+
+namespace {
+
+// Until the game's screens arrive the loading phase ends at once and the frame stays clear.
+void Initgoizflhgz(void*) {
+    std::lock_guard<std::recursive_mutex> lock(ZEL::cs);
+    Game->loading = 0;
+}
+int Updatenjlkxfdg() { return 0; }
+void Renderjbxoig() {}
+void PostRndr() {}
+void KillFocus() {}
+void FocusG() {}
+
+} // namespace
+
+int main() {
+    Game = ZEL::GetGame();
+    zel = Game->GetGfx();
+    INPUTNAME = Game->GetInput();
     ZEL::Diag("Programm starting");
-    return 0;
+    Game->SetGameName(GAME::kProductName);
+    Game->SetIni(Initgoizflhgz);
+    Game->SetRnd(Renderjbxoig);
+    Game->SetUpd(Updatenjlkxfdg);
+    Game->SetKillFocusFunc(KillFocus);
+    Game->SetPostRnd(PostRndr);
+    Game->SetSetFocusFunc(FocusG);
+    Game->SetClearColor(static_cast<int>(0xff000000u));
+    Game->GetRandom().Seed(static_cast<float>(ZEL::ClockMs()));
+    ZEL::Diag("Programm starting init...");
+    const int result = Game->Init(GAME::kCompanyName, GAME::kProductName);
+    if (result == -2) {
+        ZEL::ShowMessageBox("Screen resolution must be at least 1024 x 768.", "Error");
+        return -1;
+    }
+    if (result == -3) {
+        ZEL::ShowMessageBox("Error Init Render", "Error");
+        return 0;
+    }
+    return Game->Run();
 }
