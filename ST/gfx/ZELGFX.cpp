@@ -215,12 +215,15 @@ int ZELGFX::BeginPostFrame() {
     q.v[2] = {w, h, 1, 1};
     q.v[3] = {w, 0, 1, 0};
     q.texture = screenTexture;
-    q.blend = 1;
+    // An exact 1:1 copy: no blending (the scene's own alpha says nothing about the screen) and
+    // point sampling; the post layer then starts in standard transparency.
+    q.blend = 0;
     q.layer = 0;
     const bool was = smooth;
-    smooth = false;  // a 1:1 copy: point sampling keeps every pixel exact
+    smooth = false;
     RenderZEL4(&q);
     smooth = was;
+    SetBlendMode(1);
     if (designWidth && designHeight) SetAdaptScreen(designWidth, designHeight);
     return 0;
 }

@@ -3,45 +3,30 @@
 #include "ST/core/ST_GAME.h"
 #include "ST/gui/JSPRITE.h"
 #include "ST/platform/Display.h"
-#include "support/TestSupport.h"
+#include "support/HeadlessGame.h"
 
 #include <cstdlib>
 
 namespace boardtest {
 
 namespace {
-struct World {
-    testsupport::TempDir home;
-    std::unique_ptr<ZEL::ST_GAME> game;
-};
-World* gWorld = nullptr;
+testsupport::HeadlessGame* gWorld = nullptr;
 } // namespace
 
 void BoardFixture::SetUp() {
-    gWorld = new World;
-    setenv("XDG_DATA_HOME", gWorld->home.path().c_str(), 1);
-    ZEL::SetDisplayOverride({1024, 768}, {{1024, 768, 60}});
-    gWorld->game = std::make_unique<ZEL::ST_GAME>();
-    ZEL::ST_GAME& g = *gWorld->game;
-    ZEL::SetGame(&g);
-    g.UseRecordingDevice(true);
-    ASSERT_EQ(g.Init("Test", "Board"), 0);
-    g.ChangeResolution(1024, 768, false);
-    g.GetTimer().SetDelta(1.0f / 90.0f);
+    gWorld = new testsupport::HeadlessGame;
     board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
 }
 
 void BoardFixture::TearDown() {
     board.reset();
-    ZEL::SetGame(nullptr);
     delete gWorld;
     gWorld = nullptr;
-    ZEL::ClearDisplayOverride();
 }
 
 void BoardFixture::MakePuzzle(int countX, int countY, int cell, bool rotation) {
     board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
-    ZEL::ZELGFX* gfx = gWorld->game->GetGfx();
+    ZEL::ZELGFX* gfx = (*gWorld)->GetGfx();
     board->picture = new JSPRITE(gfx->TextureCreate(cell * countX, cell * countY));
     board->countX = countX;
     board->countY = countY;
@@ -83,31 +68,31 @@ int BoardFixture::OrderIndex(const GAME::PUZZLE_PIECES* p) const {
 void BoardFixture::Place(GAME::PUZZLE_PIECES* p, float x, float y) { p->SetPos(x, y); }
 
 int BoardFixture::Frame(float dt) {
-    ZEL::ST_GAME& g = *gWorld->game;
+    ZEL::ST_GAME& g = **gWorld;
     g.GetTimer().SetDelta(dt);
     const int code = board->Update(0, 0.0f);
     g.GetInput()->Update(0);
     return code;
 }
 
-void BoardFixture::MoveMouse(int x, int y) { gWorld->game->GetInput()->EventMouseMove(x, y); }
+void BoardFixture::MoveMouse(int x, int y) { (*gWorld)->GetInput()->EventMouseMove(x, y); }
 
 void BoardFixture::Press(int x, int y) {
     MoveMouse(x, y);
-    gWorld->game->GetInput()->EventMouseLkm(true);
+    (*gWorld)->GetInput()->EventMouseLkm(true);
     Frame();
 }
 
 void BoardFixture::Release() {
-    gWorld->game->GetInput()->EventMouseLkm(false);
+    (*gWorld)->GetInput()->EventMouseLkm(false);
     Frame();
 }
 
 void BoardFixture::RightClick(int x, int y) {
     MoveMouse(x, y);
-    gWorld->game->GetInput()->EventMouseRkm(true);
+    (*gWorld)->GetInput()->EventMouseRkm(true);
     Frame();
-    gWorld->game->GetInput()->EventMouseRkm(false);
+    (*gWorld)->GetInput()->EventMouseRkm(false);
     Frame();
 }
 

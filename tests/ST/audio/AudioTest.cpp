@@ -103,6 +103,8 @@ TEST(Audio, PausingASoundNeverPlayedPausesEveryChannel) {
     std::string wav = ToneWav(1.0);
     auto playing = Sound(ss, wav), idle = Sound(ss, wav);
     playing->Render(0);
+    // The mixer stamps a pause with SDL's tick count, and a stamp of 0 reads as "not paused".
+    SDL_Delay(5);
     idle->Pause();
     EXPECT_EQ(Mix_Paused(playing->Channel()), 1);
     idle->Resume();
