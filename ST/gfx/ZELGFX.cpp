@@ -208,21 +208,7 @@ int ZELGFX::BeginPostFrame() {
     device->BeginTarget(RenderTarget::BackBuffer, clearColor);
     frameState = 3;
     SetDefaultView();
-    ZEL4 q;
-    const float w = static_cast<float>(backW), h = static_cast<float>(backH);
-    q.v[0] = {0, 0, 0, 0};
-    q.v[1] = {0, h, 0, 1};
-    q.v[2] = {w, h, 1, 1};
-    q.v[3] = {w, 0, 1, 0};
-    q.texture = screenTexture;
-    // An exact 1:1 copy: no blending (the scene's own alpha says nothing about the screen) and
-    // point sampling; the post layer then starts in standard transparency.
-    q.blend = 0;
-    q.layer = 0;
-    const bool was = smooth;
-    smooth = false;
-    RenderZEL4(&q);
-    smooth = was;
+    device->CopySceneToBackBuffer();
     SetBlendMode(1);
     if (designWidth && designHeight) SetAdaptScreen(designWidth, designHeight);
     return 0;
@@ -256,9 +242,13 @@ void ZELGFX::SetAdaptScreen(int w, int h) {
     SetDefaultView();
     k = kk;
     viewShift = JST::fPOINT(static_cast<float>(shiftX), static_cast<float>(shiftY));
-    Diag("shiftWidth " + std::to_string(shiftX) + " shiftHeight " + std::to_string(shiftY) + " widthNew " +
-         std::to_string(widthNew) + " heightNew " + std::to_string(heightNew) + " percentCompressionX " +
-         std::to_string(percentCompressionX) + " percentCompressionY " + std::to_string(percentCompressionY));
+    // Every post frame re-applies the view; say so only when it changes.
+    const std::string line = "shiftWidth " + std::to_string(shiftX) + " shiftHeight " + std::to_string(shiftY) +
+                             " widthNew " + std::to_string(widthNew) + " heightNew " + std::to_string(heightNew) +
+                             " percentCompressionX " + std::to_string(percentCompressionX) +
+                             " percentCompressionY " + std::to_string(percentCompressionY);
+    if (line != lastAdaptLine) Diag(line);
+    lastAdaptLine = line;
     if (designWidth != backW && designHeight != backH) smooth = true;
 }
 

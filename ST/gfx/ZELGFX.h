@@ -121,6 +121,7 @@ private:
     mutable std::recursive_mutex storeMutex;
     std::unordered_map<std::uint32_t, Texture> textures;
     std::vector<unsigned> pendingDeletes;
+    std::string lastAdaptLine;
 };
 
 } // namespace ZEL

@@ -172,8 +172,18 @@ void GLDevice::BeginTarget(RenderTarget target, std::uint32_t c) {
     current = target;
     glBindFramebuffer(GL_FRAMEBUFFER, target == RenderTarget::Scene ? fbo : 0);
     glViewport(0, 0, backW, backH);
+    // The back buffer is covered whole by the scene copy that follows: no need to clear it.
+    if (target == RenderTarget::BackBuffer) return;
     glClearColor(((c >> 16) & 0xFF) / 255.0f, ((c >> 8) & 0xFF) / 255.0f, (c & 0xFF) / 255.0f, (c >> 24) / 255.0f);
     glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void GLDevice::CopySceneToBackBuffer() {
+    // A blit, not a textured quad: exact, and far cheaper on a software rasteriser.
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, backW, backH, 0, 0, backW, backH, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 void GLDevice::Present() {

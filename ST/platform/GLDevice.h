@@ -21,6 +21,7 @@ public:
     unsigned SceneTexture() const override { return sceneTex; }
     void BeginTarget(RenderTarget target, std::uint32_t clearArgb) override;
     void EndTarget() override {}
+    void CopySceneToBackBuffer() override;
     void Present() override;
     void Draw(Primitive p, const DeviceVertex* v, int count, const DrawState& s) override;
     bool ReadPixels(RenderTarget target, std::vector<std::uint32_t>& out, int& w, int& h) override;

@@ -35,6 +35,8 @@ public:
     // The scene target as a texture, sampled with (0, 0) at its top-left.
     virtual unsigned SceneTexture() const = 0;
     virtual void BeginTarget(RenderTarget target, std::uint32_t clearArgb) = 0;
+    // The finished scene onto the whole back buffer, pixel for pixel.
+    virtual void CopySceneToBackBuffer() = 0;
     virtual void EndTarget() = 0;
     virtual void Present() = 0;
     virtual void Draw(Primitive p, const DeviceVertex* v, int count, const DrawState& s) = 0;
@@ -53,7 +55,7 @@ public:
         DrawState state;
     };
     struct Event {
-        enum Kind { Begin, End, Present } kind;
+        enum Kind { Begin, End, Present, CopyScene } kind;
         RenderTarget target;
         std::uint32_t clear;
     };
@@ -65,6 +67,7 @@ public:
     unsigned SceneTexture() const override { return 0x7FFFFFFFu; }
     void BeginTarget(RenderTarget t, std::uint32_t clear) override { current = t; events.push_back({Event::Begin, t, clear}); }
     void EndTarget() override { events.push_back({Event::End, current, 0}); }
+    void CopySceneToBackBuffer() override { events.push_back({Event::CopyScene, current, 0}); }
     void Present() override { events.push_back({Event::Present, current, 0}); ++presents; }
     void Draw(Primitive p, const DeviceVertex* v, int n, const DrawState& s) override {
         calls.push_back({p, current, std::vector<DeviceVertex>(v, v + n), s});

@@ -82,15 +82,13 @@ TEST(Renderer, FrameCycleRefusesCallsOutOfOrder) {
     EXPECT_EQ(r.gfx.BeginPostFrame(), 0);
     EXPECT_EQ(r.gfx.EndPostFrame(), 0);
     EXPECT_EQ(r.device->presents, 1);
-    // The scene is copied 1:1 onto the whole back buffer before the post layer.
-    const auto& copy = r.device->calls.back();
-    EXPECT_EQ(copy.target, ZEL::RenderTarget::BackBuffer);
-    EXPECT_EQ(copy.state.texture, r.device->SceneTexture());
-    EXPECT_FALSE(copy.state.smooth);
-    const auto b = r.LastBox();
-    EXPECT_FLOAT_EQ(b.x0, 0);
-    EXPECT_FLOAT_EQ(b.x1, 1024);
-    EXPECT_FLOAT_EQ(b.y1, 768);
+    // The scene is copied 1:1 onto the back buffer before the post layer, then presented.
+    std::vector<ZEL::RecordingDevice::Event::Kind> kinds;
+    for (const auto& e : r.device->events) kinds.push_back(e.kind);
+    using E = ZEL::RecordingDevice::Event;
+    EXPECT_EQ(kinds, (std::vector<E::Kind>{E::Begin, E::End, E::Begin, E::CopyScene, E::End, E::Present}));
+    EXPECT_EQ(r.device->events[0].target, ZEL::RenderTarget::Scene);
+    EXPECT_EQ(r.device->events[2].target, ZEL::RenderTarget::BackBuffer);
 }
 
 TEST(Renderer, BlendModeTable) {
