@@ -502,7 +502,7 @@ std::string DefaultStringsText()
 bool SaveDefaultResource(const char* dir)
 {
     ZEL::Diag("SAVE_DEFAULT_RESOURCE ...");
-    ZEL::Diag(ZEL::ifile.GetCurrentDir());
+    ZEL::Diag(dir && *dir ? dir : ZEL::ifile.GetCurrentDir());
     const bool ok = SaveText(dir, "resource.xml", DefaultResourceText());
     if (ok)
         ZEL::Diag("SAVE_DEFAULT_RESOURCE   OK");
