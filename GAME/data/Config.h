@@ -73,6 +73,10 @@ inline constexpr const char* C_PAS_MUSIC = "lumen.ogg";
 
 // Reads the three tables from `dir` (null or "" = the working folder). A missing table is first
 // written there with its defaults; when that write fails the defaults are used from memory.
+// Texts of strings.xml that do not take the printf arguments of their defaults are replaced by
+// the defaults (and texts without a default may hold no conversion at all), so every text can be
+// handed to a formatting function. Text pointers taken before a call are no longer valid after
+// it (and after ResetConfigToDefaults); the game calls it once, before anything reads them.
 void LoadConfig(const char* dir = nullptr);
 
 // Each writes its default table into `dir` (null or "" = the working folder), atomically.
