@@ -126,6 +126,16 @@ TEST_F(ConfigTest, DefaultsStandWhenTheFolderCannotBeWritten)
     EXPECT_TRUE(diag.Contains("cannot write"));
 }
 
+TEST_F(ConfigTest, ATableThatCannotBeOpenedGivesTheDefaults)
+{
+    // A folder where the file should be: it exists, but nothing can be read from it.
+    ASSERT_EQ(ZEL::ifile.CreateDir((dir / "strings.xml").c_str()), 0);
+    DiagCapture diag;
+    LoadConfig(dir.path().c_str());
+    ExpectEveryGlobalAtItsDefault();
+    EXPECT_TRUE(diag.Contains("built-in defaults"));
+}
+
 TEST_F(ConfigTest, ResourceGroupsAreReadByPosition)
 {
     LoadWith("resource.xml",
