@@ -1,4 +1,4 @@
-#include "GAME/data/GameIdentity.h"
+#include "GAME/data/Config.h"
 #include "ST/core/Clock.h"
 #include "ST/core/Diag.h"
 #include "ST/core/ST_GAME.h"
@@ -29,8 +29,9 @@ int main() {
     Game = ZEL::GetGame();
     zel = Game->GetGfx();
     INPUTNAME = Game->GetInput();
+    LoadConfig();
     ZEL::Diag("Programm starting");
-    Game->SetGameName(GAME::kProductName);
+    Game->SetGameName(EffectiveProductName());
     Game->SetIni(Initgoizflhgz);
     Game->SetRnd(Renderjbxoig);
     Game->SetUpd(Updatenjlkxfdg);
@@ -40,9 +41,10 @@ int main() {
     Game->SetClearColor(static_cast<int>(0xff000000u));
     Game->GetRandom().Seed(static_cast<float>(ZEL::ClockMs()));
     ZEL::Diag("Programm starting init...");
-    const int result = Game->Init(GAME::kCompanyName, GAME::kProductName);
+    // The folders come from these names, so they fall back to the game's own when empty.
+    const int result = Game->Init(EffectiveCompanyName(), EffectiveProductName());
     if (result == -2) {
-        ZEL::ShowMessageBox("Screen resolution must be at least 1024 x 768.", "Error");
+        ZEL::ShowMessageBox(chTEXT_ERROR_MESSAGE_RESOLUTION ? chTEXT_ERROR_MESSAGE_RESOLUTION : "", "Error");
         return -1;
     }
     if (result == -3) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 namespace ZEL {
@@ -96,8 +97,10 @@ void ST_GAME::CreateConfig(int x, int y, bool full, bool log) {
     resY = y;
     fullScreenConfig = full;
     pixelCount = x * y;
-    ifile.CreateDir(GetProfileDirg());
-    ifile.CreateDir(GetGameProfileDirg());
+    // A fresh account may not even have its per-user data folder yet.
+    std::error_code ec;
+    std::filesystem::create_directories(GetGameProfileDirg(), ec);
+    if (ec) Diag("cannot create " + std::string(GetGameProfileDirg()) + ": " + ec.message());
     std::ostringstream out;
     doc.save(out, "", pugi::format_default | pugi::format_write_bom, pugi::encoding_utf8);
     if (!iFile::WriteFileAtomic(ConfigPath(), out.str())) Diag("game.xml cannot be written: " + ConfigPath());

@@ -152,9 +152,10 @@ TEST(GameObject, SmallDesktopsAreRefused) {
 }
 
 TEST(GameObject, GameXmlIsWrittenAsStoredAndClampedWhenRead) {
-    testsupport::TempDir home;
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    const std::string file = home / "Co/Prod/game.xml";
+    testsupport::TempDir root;
+    const std::string homePath = root / "not/yet/made";  // a fresh account's folder may not exist
+    setenv("XDG_DATA_HOME", homePath.c_str(), 1);
+    const std::string file = homePath + "/Co/Prod/game.xml";
     {
         ZEL::SetDisplayOverride({1920, 1080}, {{1024, 768, 60}, {1920, 1080, 60}});
         ZEL::ST_GAME game;
@@ -175,7 +176,7 @@ TEST(GameObject, GameXmlIsWrittenAsStoredAndClampedWhenRead) {
         game.UseRecordingDevice(true);
         ASSERT_EQ(game.Init("Co", "Prod"), 0);
         EXPECT_EQ(game.resX, 1024);
-        setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+        setenv("XDG_DATA_HOME", homePath.c_str(), 1);
     }
     {
         // A file from a bigger machine is clamped to this desktop.
