@@ -345,31 +345,30 @@ void ZELGFX::RenderZEL3(ZEL3* t, float x, float y, float sx, float sy, float ang
                     t->v[2].x - t->v[0].x, t->v[1].y - t->v[0].y);
 }
 
-void ZELGFX::RenderZEL4(ZEL4* q) {
-    if (!q || !device) return;
+void ZELGFX::DrawAsIs(const ZELVERTEX* v, int n, std::uint32_t tex, int blend, int layer, std::uint32_t color) {
+    if (!device) return;
     DeviceVertex out[4];
-    const float z = -std::clamp(q->layer, 0, 100) / 100.0f;
-    for (int i = 0; i < 4; ++i) {
-        const JST::fPOINT b = ToBuffer(q->v[i].x, q->v[i].y);
-        out[i] = {b.x, b.y, z, q->color, q->v[i].u, q->v[i].v};
+    const float z = -std::clamp(layer, 0, 100) / 100.0f;
+    for (int i = 0; i < n; ++i) {
+        const JST::fPOINT b = ToBuffer(v[i].x, v[i].y);
+        out[i] = {b.x, b.y, z, color, v[i].u, v[i].v};
     }
-    SetBlendMode(q->blend);
-    DrawState st{DeviceTexture(q->texture), blendMode, smooth, 1.0f};
-    const DeviceVertex tri[6] = {out[0], out[2], out[1], out[0], out[3], out[2]};
-    device->Draw(Primitive::Triangles, tri, 6, st);
+    SetBlendMode(blend);
+    DrawState st{DeviceTexture(tex), blendMode, smooth, 1.0f};
+    if (n == 4) {
+        const DeviceVertex tri[6] = {out[0], out[2], out[1], out[0], out[3], out[2]};
+        device->Draw(Primitive::Triangles, tri, 6, st);
+    } else {
+        device->Draw(Primitive::Triangles, out, 3, st);
+    }
+}
+
+void ZELGFX::RenderZEL4(ZEL4* q) {
+    if (q) DrawAsIs(q->v, 4, q->texture, q->blend, q->layer, q->color);
 }
 
 void ZELGFX::RenderZEL3(ZEL3* t) {
-    if (!t || !device) return;
-    DeviceVertex out[3];
-    const float z = -std::clamp(t->layer, 0, 100) / 100.0f;
-    for (int i = 0; i < 3; ++i) {
-        const JST::fPOINT b = ToBuffer(t->v[i].x, t->v[i].y);
-        out[i] = {b.x, b.y, z, t->color, t->v[i].u, t->v[i].v};
-    }
-    SetBlendMode(t->blend);
-    DrawState st{DeviceTexture(t->texture), blendMode, smooth, 1.0f};
-    device->Draw(Primitive::Triangles, out, 3, st);
+    if (t) DrawAsIs(t->v, 3, t->texture, t->blend, t->layer, t->color);
 }
 
 void ZELGFX::RenderLine(float x1, float y1, float x2, float y2, std::uint32_t argb) {

@@ -104,6 +104,7 @@ private:
     std::uint32_t Store(int w, int h, std::vector<std::uint32_t> pixels);
     unsigned DeviceTexture(std::uint32_t tex);
     void FlushDeletes();
+    void DrawAsIs(const ZELVERTEX* v, int n, std::uint32_t tex, int blend, int layer, std::uint32_t color);
     void DrawTransformed(const ZELVERTEX* v, int n, std::uint32_t tex, int blend, int layer, std::uint32_t color,
                          float x, float y, float sx, float sy, float angle, int cx, int cy, float w, float h);
 

@@ -34,24 +34,18 @@ struct FontFixture {
     }
 };
 
-std::vector<float> DrawnX(const ZEL::RecordingDevice& d, size_t from) {
-    std::vector<float> xs;
+// The left (or top) edge of every draw since `from`.
+std::vector<float> Drawn(const ZEL::RecordingDevice& d, size_t from, float ZEL::DeviceVertex::*axis) {
+    std::vector<float> edges;
     for (size_t i = from; i < d.calls.size(); ++i) {
-        float x = d.calls[i].vertices[0].x;
-        for (const auto& v : d.calls[i].vertices) x = std::min(x, v.x);
-        xs.push_back(x);
+        float e = d.calls[i].vertices[0].*axis;
+        for (const auto& v : d.calls[i].vertices) e = std::min(e, v.*axis);
+        edges.push_back(e);
     }
-    return xs;
+    return edges;
 }
-std::vector<float> DrawnY(const ZEL::RecordingDevice& d, size_t from) {
-    std::vector<float> ys;
-    for (size_t i = from; i < d.calls.size(); ++i) {
-        float y = d.calls[i].vertices[0].y;
-        for (const auto& v : d.calls[i].vertices) y = std::min(y, v.y);
-        ys.push_back(y);
-    }
-    return ys;
-}
+std::vector<float> DrawnX(const ZEL::RecordingDevice& d, size_t from) { return Drawn(d, from, &ZEL::DeviceVertex::x); }
+std::vector<float> DrawnY(const ZEL::RecordingDevice& d, size_t from) { return Drawn(d, from, &ZEL::DeviceVertex::y); }
 
 TEST(Font, MeasuresWithSpacing) {
     testsupport::HeadlessGame game;
