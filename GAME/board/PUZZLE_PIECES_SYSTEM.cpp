@@ -1,6 +1,7 @@
 #include "GAME/board/PUZZLE_PIECES_SYSTEM.h"
 
 #include "GAME/board/BoardEnv.h"
+#include "GAME/data/Config.h"
 #include "GAME/board/PUZZLE_POCKET.h"
 #include "ST/audio/ST_SS.h"
 #include "ST/core/Diag.h"
@@ -14,6 +15,28 @@
 namespace GAME {
 
 PUZZLE_PIECES_SYSTEM::PUZZLE_PIECES_SYSTEM() {
+    ZEL::ZELGFX* gfx = env::Gfx();
+    // The pictures come from whichever pack the caller made current.
+    table = new JSPRITE(chFrontColor);
+    scorePanel = new JSPRITE(chUP_SCORE_PANEL);
+    scorePanel->CalculateHotSpot(5);
+    scorePanel->SetPos(env::Middle().x, 0);
+    spark = new JSPRITE(chPARTIC_SNOW_CURSOR);
+    spark->SetColorU(0x88FFFFFF);
+    spark->SetSize(0.4f, 0.4f);
+    spark->SetBlendMode(2);
+    const std::uint32_t sel = gfx->TextureCreate(10, 10);
+    if (auto* px = static_cast<GAMETOOLS::Pixel*>(gfx->TextureLock(sel))) {
+        GAMETOOLS::PillAll(0x661E90FF, px, {10, 10});
+        gfx->TextureUnlock(sel);
+    }
+    selectionSprite = new JSPRITE(sel);
+    selectionSprite->SetTexelCoord(0, 0, 1, 1);
+    selectionSprite->CalculateHotSpot(1);
+    selectionSprite->SetSizePix(0, 0);
+    magnifierSprite = new JSPRITE(gfx->GetScreen());
+    magnifierSprite->SetSizePix(200, 150);
+    magnifierSprite->SetBlendMode(0);
     pocket = new PUZZLE_POCKET;
     SetClip(env::ScreenW(), env::ScreenH());
     ResetRegistr();

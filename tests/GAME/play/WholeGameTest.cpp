@@ -150,6 +150,7 @@ TEST_P(WholeGame, EveryPieceFindsItsNeighbourUntilOneFragmentIsLeft) {
 
     board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
     ZEL::ZELGFX* gfx = game->GetGfx();
+    delete board->table;
     board->table = new JSPRITE(gfx->TextureCreate(64, 64));
     std::copy(felt.begin(), felt.end(), static_cast<std::uint32_t*>(gfx->TextureLock(board->table->GetTexture())));
     gfx->TextureUnlock(board->table->GetTexture());
@@ -223,8 +224,40 @@ TEST_P(WholeGame, EveryPieceFindsItsNeighbourUntilOneFragmentIsLeft) {
         AddDrag([=] { return Centre(gScript.board->grid[n]); },
                 [=] { return JST::iPOINT{150 + 100 * c + (n % 2 ? 4 : -3), 150 + 100 * r + (n % 3 ? -5 : 2)}; });
         if (n == 6) {
+            // Half done: draw a rubber band over the parked pieces and take the picture while
+            // it is held; then let go and click the empty table to clear the selection.
+            auto k = std::make_shared<int>(0);
+            gScript.steps.push_back([] {
+                PushMotion(560, 60);
+                PushButton(SDL_BUTTON_LEFT, true, 560, 60);
+                return true;
+            });
+            gScript.steps.push_back([=] {
+                ++*k;
+                PushMotion(560 + 44 * *k, 60 + 42 * *k);
+                return *k == 10;
+            });
             gScript.steps.push_back([=] {
                 gScript.screenshot = shots + (rotate ? "/board-half-rot.png" : "/board-half.png");
+                gScript.wait = 2;
+                return true;
+            });
+            gScript.steps.push_back([] {
+                PushButton(SDL_BUTTON_LEFT, false, 1000, 480);
+                gScript.wait = 2;
+                return true;
+            });
+            gScript.steps.push_back([] {
+                int selected = 0;
+                for (const PUZZLE_PIECES* p : gScript.board->order) selected += p->selected;
+                EXPECT_GE(selected, 2) << "the band held several loose pieces";
+                PushMotion(560, 60);
+                PushButton(SDL_BUTTON_LEFT, true, 560, 60);
+                return true;
+            });
+            gScript.steps.push_back([] {
+                PushButton(SDL_BUTTON_LEFT, false, 560, 60);
+                gScript.wait = 2;
                 return true;
             });
         }
