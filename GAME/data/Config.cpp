@@ -36,6 +36,7 @@
 #define CFG_COLOR(parent, key, global, value) int global = 0;
 #define CFG_REAL(parent, key, global, value) float global = 0.0f;
 #include "GAME/data/ConfigTable.inc"
+#include "ST/core/XmlFile.h"
 #undef CFG_INT
 #undef CFG_COLOR
 #undef CFG_REAL
@@ -334,7 +335,7 @@ void OpenTable(pugi::xml_document& doc, const char* dir, const char* name, const
         doc.load_buffer(defaults.data(), defaults.size());
         return;
     }
-    const pugi::xml_parse_result r = doc.load_file(path.c_str());
+    const pugi::xml_parse_result r = ZEL::LoadXmlFile(doc, path.c_str());
     if (r)
         return;
     if (r.status == pugi::status_file_not_found || r.status == pugi::status_io_error
@@ -582,7 +583,7 @@ pugi::xml_document* GetXML(const char* name)
     ZEL::iFile& f = ZEL::ifile;
     const char* pack = f.ZipGetCurrentPack();
     if (!pack || f.ZipOpen(pack) != 1) {
-        doc->load_file(name);
+        ZEL::LoadXmlFile(*doc, name);
         return doc;
     }
     if (f.ZipFindFile(name) != 1 || f.ZipReadFile(f.ZipGetCurrentPass()) != 1) {

@@ -4,6 +4,7 @@
 #include "ST/core/Utf.h"
 #include "ST/core/iFile.h"
 #include "ST/platform/Display.h"
+#include "ST/core/XmlFile.h"
 
 #include <pugixml.hpp>
 
@@ -121,12 +122,12 @@ bool ST_GAME::LoadGameConfig() {
     Diag(" LOAD GAME CONF: " + path);
     pugi::xml_document doc;
     pugi::xml_node main;
-    if (doc.load_file(path.c_str())) main = doc.child("Config").child("Main");
+    if (LoadXmlFile(doc, path.c_str())) main = doc.child("Config").child("Main");
     if (!main) {
         // A lost or damaged file would leave a 0 x 0 window: write the defaults again instead.
         Diag("game.xml missing or unreadable: writing the defaults");
         CreateDefaultConfig();
-        doc.load_file(path.c_str());
+        LoadXmlFile(doc, path.c_str());
         main = doc.child("Config").child("Main");
     }
     resX = main.attribute("resX").as_int();

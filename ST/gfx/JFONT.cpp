@@ -3,6 +3,7 @@
 #include "ST/core/Diag.h"
 #include "ST/core/Utf.h"
 #include "ST/gui/JSPRITE.h"
+#include "ST/core/XmlFile.h"
 
 #include <pugixml.hpp>
 
@@ -31,7 +32,7 @@ JFONT::JFONT(const char* file, int n) {
     Diag(std::string("loading font ") + (file ? file : ""));
     pugi::xml_document doc;
     pugi::xml_node root;
-    if (file && doc.load_file(file)) root = doc.first_child();
+    if (file && LoadXmlFile(doc, file)) root = doc.first_child();
     if (!root) {
         Diag(std::string("Cant open file ") + (file ? file : "") + " Font not loaded ");
         sprite = new JSPRITE();
