@@ -3,7 +3,17 @@
 #include "GAME/board/CutGeometry.h"
 #include "GAME/board/GAMETOOLS.h"
 
+#include "GAME/board/PUZZLE_PIECES_SYSTEM.h"
+#include "ST/core/ST_GAME.h"
+#include "ST/platform/Display.h"
+#include "ST/platform/ImageCodec.h"
+
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <unistd.h>
 
 #include <cstring>
 #include <vector>
@@ -64,9 +74,38 @@ void BM_PieceImages(benchmark::State& state) {
     state.counters["pieces"] = L.size.countX * L.size.countY;
 }
 
+// The whole cut as the board runs it: scratch copy, grid, every piece image, outlines, scatter.
+void BM_Narezator(benchmark::State& state) {
+    char tmpl[] = "/tmp/zelcut.XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    ZEL::SetDisplayOverride({1024, 768}, {{1024, 768, 60}});
+    auto game = std::make_unique<ZEL::ST_GAME>();
+    ZEL::SetGame(game.get());
+    game->UseRecordingDevice(true);
+    game->Init("Bench", "Cut");
+    const std::vector<Pixel> picture = Picture();
+    const std::string file = dir + "/picture.png";
+    ZEL::SavePng(file.c_str(), picture.data(), W, H);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto board = std::make_unique<GAME::PUZZLE_PIECES_SYSTEM>();
+        board->Init(file.c_str(), static_cast<int>(state.range(0)), 0, nullptr, true, 0.5f, 0);
+        state.ResumeTiming();
+        board->Narezator();
+        state.PauseTiming();
+        board.reset();
+        state.ResumeTiming();
+    }
+    ZEL::SetGame(nullptr);
+    game.reset();
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
 BENCHMARK(BM_CopyPicture)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawGrid)->Arg(6)->Arg(10)->Arg(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PieceImages)->Arg(6)->Arg(10)->Arg(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Narezator)->Arg(6)->Arg(10)->Arg(15)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
