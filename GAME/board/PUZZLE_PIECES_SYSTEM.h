@@ -37,12 +37,8 @@ struct BoardSounds {
     ZEL::ST_A* toolOff = nullptr;
 };
 
-// The picture names and settings the board takes from the tables.
+// The player's settings the handling follows.
 struct BoardSetup {
-    std::string tableImage;      // chFrontColor
-    std::string scorePanelImage; // chUP_SCORE_PANEL
-    std::string sparkImage;      // chPARTIC_SNOW_CURSOR
-    std::string icePieceImage;   // chPARTIC_ICE_PIECE
     bool fastCollector = false;
     bool showTips = false;
 };
