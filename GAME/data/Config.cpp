@@ -514,16 +514,41 @@ bool SaveDefaultConfig(const char* dir) { return SaveText(dir, "config.xml", Def
 
 bool SaveDefaultStrings(const char* dir) { return SaveText(dir, "strings.xml", DefaultStringsText()); }
 
-bool WriteShippedTables(const char* dir)
+bool WriteShippedTables(const char* dir) { return WriteShippedTables(dir, ShippedTexts{}); }
+
+bool WriteShippedTables(const char* dir, const ShippedTexts& texts, std::string* error)
 {
-    if (!dir || !*dir)
+    auto fail = [error](const std::string& why) {
+        if (error)
+            *error = why;
         return false;
+    };
+    if (!dir || !*dir)
+        return fail("no folder given");
+    pugi::xml_document strings;
+    BuildDefaultStrings(strings);
+    pugi::xml_node root = strings.first_child();
+    for (const auto& [key, value] : texts.texts) {
+        pugi::xml_node e = root.child(key.c_str());
+        if (!e || e.first_child() || key == "book_category")
+            return fail("no such text: " + key);
+        e.attribute("var") = value.c_str();
+    }
+    if (!texts.categories.empty()) {
+        pugi::xml_node g = root.child("book_category");
+        while (g.first_child())
+            g.remove_child(g.first_child());
+        for (std::size_t i = 0; i < texts.categories.size(); ++i) {
+            const std::string name = "book_category_" + std::to_string(i);
+            g.append_child(name.c_str()).append_attribute("var") = texts.categories[i].c_str();
+        }
+    }
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     const bool a = SaveText(dir, "resource.xml", DefaultResourceText());
     const bool b = SaveText(dir, "config.xml", DefaultConfigText(true));
-    const bool c = SaveText(dir, "strings.xml", DefaultStringsText());
-    return a && b && c;
+    const bool c = SaveText(dir, "strings.xml", Serialise(strings));
+    return (a && b && c) || fail(std::string("cannot write the tables into ") + dir);
 }
 
 void LoadConfig(const char* dir)

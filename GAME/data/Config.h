@@ -6,6 +6,7 @@
 // The globals themselves are listed, with their element names and default values, in
 // ResourceTable.inc, ConfigTable.inc and StringsTable.inc beside this header.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pugi {
@@ -88,6 +89,14 @@ bool SaveDefaultStrings(const char* dir = nullptr);
 // The three tables as the game ships them: resource.xml and strings.xml are the defaults,
 // config.xml the defaults plus the game's company and product names. True when all were written.
 bool WriteShippedTables(const char* dir);
+
+// Texts the shipped strings.xml carries instead of the defaults: the book's category titles (one
+// per picture category) and single texts by key. Unknown keys are refused.
+struct ShippedTexts {
+    std::vector<std::string> categories;
+    std::vector<std::pair<std::string, std::string>> texts;
+};
+bool WriteShippedTables(const char* dir, const ShippedTexts& texts, std::string* error = nullptr);
 
 // The default documents as text, exactly as the writers save them.
 std::string DefaultResourceText();

@@ -147,6 +147,36 @@ TEST(TableFiles, TablewriterWritesTheShippedTablesIntoANewFolder)
     EXPECT_NE(RunCommand(Quote(ZEL_TABLEWRITER) + " " + Quote(dir / "file") + " 2>/dev/null"), 0);
 }
 
+TEST(TableFiles, TablewriterTakesCategoryTitlesAndTextsFromFiles)
+{
+    TempDir dir;
+    WriteFile(dir / "categories.txt", "# tab order\nПрирода\nЦветы\n\nВода\n");
+    WriteFile(dir / "texts.txt", "authors_artist_name = Авторы обоев\\nсм. CREDITS\n");
+    const std::string out = dir / "work";
+    ASSERT_EQ(RunCommand(Quote(ZEL_TABLEWRITER) + " " + Quote(out) + " --categories " + Quote(dir / "categories.txt")
+                         + " --texts " + Quote(dir / "texts.txt")),
+              0);
+    const std::string strings = ReadFile(out + "/strings.xml");
+    ExpectTableLayout(strings, "strings");
+    ExpectContains(strings, "\t<book_category>\n\t\t<book_category_0 var=\"Природа\" />\n"
+                            "\t\t<book_category_1 var=\"Цветы\" />\n\t\t<book_category_2 var=\"Вода\" />\n"
+                            "\t</book_category>\n");
+    ExpectContains(strings, "<authors_artist_name var=\"Авторы обоев&#10;см. CREDITS\" />");
+
+    LoadConfig(out.c_str());
+    EXPECT_EQ(chCATEGORIES_NAMES, (std::vector<std::string>{"Природа", "Цветы", "Вода"}));
+    ResetConfigToDefaults();
+
+    // A misspelt key or a group name is refused rather than shipped silently unchanged.
+    for (const char* bad : {"autors_artist_name = x\n", "book_category = x\n", "no equals sign\n"}) {
+        WriteFile(dir / "bad.txt", bad);
+        EXPECT_NE(RunCommand(Quote(ZEL_TABLEWRITER) + " " + Quote(dir / "w2") + " --texts " + Quote(dir / "bad.txt")
+                             + " 2>/dev/null"),
+                  0)
+            << bad;
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // GetXML
 
