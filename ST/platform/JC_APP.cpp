@@ -6,6 +6,7 @@
 #include "ST/platform/GLDevice.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 #include <epoxy/gl.h>
 
 namespace ZEL {
@@ -83,6 +84,11 @@ bool JC_APP::fInit(const std::string& title) {
     if (!window) {
         Diag(std::string(" Window create error ") + SDL_GetError());
         return false;
+    }
+    // The window icon ships beside the game as a plain picture; without it the desktop's default.
+    if (SDL_Surface* icon = IMG_Load("icon.png")) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
     }
     context = SDL_GL_CreateContext(window);
     if (!context) {
