@@ -87,9 +87,10 @@ TEST_F(SceneShot, SpritesTextAtEveryAlignmentAndAParticleBurst)
     Select(nullptr, nullptr);
 
     burst.SetType(2);
-    burst.system.scale = 0.12f;
-    burst.ShootAt(30, 840, 600);
-    for (int i = 0; i < 12; ++i)
+    burst.system.scale = 0.25f;
+    burst.prototype.vx = 140.0f;  // the preset's drift is slow; spread the burst for the picture
+    burst.ShootAt(30, 660, 690);
+    for (int i = 0; i < 40; ++i)
         burst.Step(1.0f / 60.0f);
 
     ZEL::ZELGFX* gfx = game->GetGfx();
@@ -98,38 +99,35 @@ TEST_F(SceneShot, SpritesTextAtEveryAlignmentAndAParticleBurst)
     table.SetTexelCoord(0, 0, 1024.0f / table.imageSize.x, 768.0f / table.imageSize.y);
     table.SetHotSpot(0, 0);
     table.Render(0.f, 0.f);
-    plate.SetSizePix(980, 420);
-    plate.Render(512.f, 230.f);
+    plate.SetSizePix(984, 500);
+    plate.SetHotSpot(0, 0);
+    plate.Render(20.f, 14.f);
 
-    // Six alignments, each anchored on a red cross.
+    // Six alignments, one per row, all anchored on the red line at x = 512.
+    gfx->RenderLine(512, 20, 512, 508, 0xFFD9534F);
     const int aligns[] = {0, 1, 2, 4, 7, 8};
     for (int i = 0; i < 6; ++i) {
-        const int x = 190 + (i % 3) * 320, y = 90 + (i / 3) * 190;
-        gfx->RenderLine(x - 8, y, x + 8, y, 0xFFD9534F);
-        gfx->RenderLine(x, y - 8, x, y + 8, 0xFFD9534F);
+        const int y = 56 + i * 80;
+        gfx->RenderLine(440, y, 584, y, 0xFFD9534F);
         big.SetColor(static_cast<int>(0xFF2E4577u));
         big.align = aligns[i];
-        big.Render(x, y, "Пазл %d: Ёжик", aligns[i]);
+        big.Render(512, y, "Пазл %d: Ёжик", aligns[i]);
         comix.SetColor(static_cast<int>(0xFF2E4577u));
-        comix.align = aligns[i];
-        comix.Rende(x, y + 50, u"Jigsaw, щука & «ёлка»\nвторая строка 0123");
+        comix.align = aligns[i] == 0 ? 1 : aligns[i];
+        comix.Rende(aligns[i] == 0 ? 40 : 512, y + 30, u"Jigsaw, щука & «ёлка» — вторая строка 0123");
     }
-    window.Render(300.f, 590.f);
-    comix.SetColor(static_cast<int>(0xFF2E4577u));
-    comix.align = 0;
-    comix.Rende(300, 560, "Очки:\t\t\t%i\nЧастей:\t48");
-    big.align = 0;
-    big.Rende(300, 520, "Сохранить пазл?");
-    play.Render(620.f, 560.f);
+    comix.align = 1;
+    comix.Rende(40, 560, "Очки:\t\t\t1234\nЧастей:\t48\nВремя:\t\t01:23");
+    play.Render(512.f, 590.f);
     trophy1.SetColor(0x33FFFFFF);
-    trophy1.Render(560.f, 680.f);
-    trophy6.Render(680.f, 680.f);
+    trophy1.Render(120.f, 700.f);
+    trophy6.Render(230.f, 700.f);
     numbers.SetSize(2.0f);
     numbers.align = 0;
-    numbers.Render(840, 480, "+%d", 20);
+    numbers.Render(860, 690, "+%d", 20);
     burst.Render(0);
     cursor.SetHotSpot(0, 0);
-    cursor.Render(900.f, 640.f);
+    cursor.Render(960.f, 700.f);
     gfx->EndFrame();
     gfx->BeginPostFrame();
     std::vector<std::uint32_t> px;
@@ -140,15 +138,17 @@ TEST_F(SceneShot, SpritesTextAtEveryAlignmentAndAParticleBurst)
     std::filesystem::create_directories(shots);
     ASSERT_TRUE(ZEL::SavePng((shots + "/scene.png").c_str(), px.data(), w, h));
 
-    // Left-aligned text (anchor 510, 90) starts at its cross; centred text (190, 90) spans it.
+    // Row 1 is left-aligned on x = 512, row 2 right-aligned, row 0 centred.
     const double k = w / 1024.0;
     auto ink = [&](int x0, int y0, int x1, int y1) {
         return Ink(px, w, int(x0 * k), int(y0 * k), int(x1 * k), int(y1 * k));
     };
-    EXPECT_GT(ink(514, 76, 660, 120), 30) << "left-aligned text missing";
-    EXPECT_EQ(ink(440, 76, 500, 120), 0) << "left-aligned text reaches left of its anchor";
-    EXPECT_GT(ink(100, 76, 180, 120), 30) << "centred text missing on the left";
-    EXPECT_GT(ink(200, 76, 280, 120), 30) << "centred text missing on the right";
+    EXPECT_GT(ink(516, 140, 660, 166), 30) << "left-aligned text missing";
+    EXPECT_EQ(ink(360, 140, 508, 166), 0) << "left-aligned text reaches left of its anchor";
+    EXPECT_GT(ink(360, 220, 508, 240), 30) << "right-aligned text missing";
+    EXPECT_EQ(ink(516, 220, 660, 240), 0) << "right-aligned text reaches right of its anchor";
+    EXPECT_GT(ink(400, 42, 508, 56), 30) << "centred text missing on the left";
+    EXPECT_GT(ink(516, 42, 620, 56), 30) << "centred text missing on the right";
 }
 
 } // namespace
