@@ -1,6 +1,7 @@
 // The working folder the build assembles: every member the game names exists in its pack, opens
 // with the game's password and decodes, and keeps the shape the drawing code relies on.
 #include "GAME/data/Config.h"
+#include "ST/core/Utf.h"
 #include "ST/core/XmlFile.h"
 #include "ST/core/iFile.h"
 #include "ST/platform/ImageCodec.h"
@@ -337,7 +338,14 @@ TEST_F(ShippedData, FontsCarryEveryGlyphTheTextsNeedOnOnePage)
 {
     const std::u16string names = u"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя"
                                  u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_()";
-    const std::u16string texts = u"!%,.:?/|\t ";
+    std::u16string texts = u"!%,.:?/|\t ";
+    // Every text the shipped strings.xml carries is drawn in one of the two text fonts.
+    pugi::xml_document strings;
+    ASSERT_TRUE(ZEL::LoadXmlFile(strings, (kRun + "/strings.xml").c_str()));
+    for (const pugi::xpath_node& n : strings.select_nodes("//@var"))
+        for (char16_t ch : ZEL::Utf8ToUtf16(n.attribute().value()))
+            if (ch != u'\n')
+                texts += ch;
     struct Case {
         char* name;
         std::u16string required;
@@ -436,6 +444,10 @@ TEST_F(ShippedData, PictureListMatchesTheBookAndThePicturePacks)
     pugi::xml_document doc;
     ASSERT_TRUE(ZEL::LoadXmlFile(doc, (kRun + "/pzls.xml").c_str()));
     const pugi::xml_node root = doc.first_child();
+    std::ifstream creditsFile(kRun + "/CREDITS");
+    std::stringstream creditsText;
+    creditsText << creditsFile.rdbuf();
+    const std::string credits = creditsText.str();
     int categories = 0, pictures = 0, large = 0;
     for (pugi::xml_node cat = root.first_child(); cat; cat = cat.next_sibling()) {
         ++categories;
@@ -465,6 +477,7 @@ TEST_F(ShippedData, PictureListMatchesTheBookAndThePicturePacks)
                 consistent = amount == static_cast<int>(m * rPre + 0.5) * m;
             EXPECT_TRUE(consistent) << "amount " << amount;
             large += amount >= 200;
+            EXPECT_NE(credits.find(fm + "\n"), std::string::npos) << "not named in CREDITS";
         }
         EXPECT_GE(inCategory, 8) << "category " << categories;
     }
