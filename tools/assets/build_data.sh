@@ -87,20 +87,16 @@ font PuzzleComix DejaVuSansCondensed-Bold.ttf 22 -6
 font numbers DejaVuSans-Bold.ttf 32 -8 --set numbers --fill FFE36B,F28A1E --outline 2 --outline-color 5A2A0A --page 256
 
 # --- sounds --------------------------------------------------------------------------------
-if [ -x "$tools/soundsynth" ]; then
-    if stale "$stage/wav/.done" "$tools/soundsynth"; then
-        rm -rf "$stage/wav" && mkdir -p "$stage/wav"
-        "$tools/soundsynth" "$stage/wav"
-        touch "$stage/wav/.done"
-    fi
-    mkdir -p "$stage/music"
-    for wav in "$stage"/wav/*.wav; do
-        ogg=$stage/music/$(basename "$wav" .wav).ogg
-        stale "$ogg" "$wav" && oggenc -Q -q 4 -o "$ogg" "$wav"
-    done
-else
-    echo "build_data: warning: no sound synthesiser built, the music pack stays empty" >&2
+if stale "$stage/wav/.done" "$tools/soundsynth"; then
+    rm -rf "$stage/wav" && mkdir -p "$stage/wav"
+    "$tools/soundsynth" "$stage/wav" >/dev/null
+    touch "$stage/wav/.done"
 fi
+mkdir -p "$stage/music"
+for wav in "$stage"/wav/*.wav; do
+    ogg=$stage/music/$(basename "$wav" .wav).ogg
+    stale "$ogg" "$wav" && oggenc -Q -q 4 -o "$ogg" "$wav"
+done
 
 # --- pictures, edition, tables -------------------------------------------------------------
 for pack in low pre; do
