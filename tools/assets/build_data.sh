@@ -107,7 +107,7 @@ for pack in low pre; do
 done
 [ -e "$assets/pictures/pzls.xml" ] && cp "$assets/pictures/pzls.xml" "$out/pzls.xml"
 mkdir -p "$stage/editions"
-cp "$assets/data/editions.xml" "$stage/editions/editions.xml"
+stale "$stage/editions/editions.xml" "$assets/data/editions.xml" && cp "$assets/data/editions.xml" "$stage/editions/"
 
 table_args=()
 [ -e "$assets/pictures/categories.txt" ] && table_args+=(--categories "$assets/pictures/categories.txt")
@@ -125,7 +125,14 @@ for dir in "$stage"/*/; do
     password=qelm7
     [ "$pack" = music ] && password=lumen.ogg
     target=$out/DATA/$pack
-    stale "$target" "${members[@]}" "$tools/packbuilder" || continue
+    # A member that disappeared from the stage must leave the pack too.
+    list=$stage/.$pack.members
+    printf '%s\n' "${members[@]}" > "$list.new"
+    if cmp -s "$list" "$list.new" && ! stale "$target" "${members[@]}" "$tools/packbuilder"; then
+        rm -f "$list.new"
+        continue
+    fi
+    mv -f "$list.new" "$list"
     "$tools/packbuilder" --password "$password" "$target.new" "${members[@]}" >/dev/null
     mv -f "$target.new" "$target"
     echo "build_data: DATA/$pack: ${#members[@]} members"
