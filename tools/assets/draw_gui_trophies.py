@@ -4,236 +4,31 @@
     python3 tools/assets/draw_gui_trophies.py
 
 rewrites assets/gfx/gui/*.svg and assets/gfx/trofei/*.svg. Everything is drawn from shapes
-here, nothing is imported. The build renders each SVG to PNG at its own size.
+here and in svgkit.py, no picture is imported. The build renders each SVG to PNG at its own size.
 """
 import math
-import os
+import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OUT = os.path.join(ROOT, "assets", "gfx")
-
-# The shared palette of the game's look.
-INK = "#2E4577"
-PAPER, PAPER_SHADE = "#FFF8E7", "#F3E6C8"
-WOOD_L, WOOD_M, WOOD_D = "#D39B5C", "#A8692F", "#6B3F1A"
-GREEN, SKY, BERRY, SUN = "#5DAE5B", "#6FB7E9", "#D9534F", "#F6C945"
-TEAL_D, TEAL_L = "#3F7F74", "#4E8F82"
-
-# Button faces per state: top colour, bottom colour, rim.
-FACE = {
-    "normal": ("#FFB957", "#E8842A", "#9A5418"),
-    "hover": ("#FFD07A", "#F39A3C", "#9A5418"),
-    "pressed": ("#E8842A", "#C8661A", "#8A4A12"),
-    "disabled": ("#C9C4BA", "#A9A399", "#8A857C"),
-    "active": ("#7FD6AE", "#3FA57A", "#2F7D5B"),
-}
+# svgkit sits next to this script, and Python puts the script's folder first on sys.path;
+# no __pycache__ is left beside it in the source tree.
+sys.dont_write_bytecode = True
+import svgkit
+from svgkit import (BERRY, GREEN, INK, PAPER, PAPER_SHADE, SKY, SUN, TEAL_D, TEAL_L, WOOD_D,
+                    WOOD_L, WOOD_M, button_states, circle, f, glow, inked, knob_cmds, path,
+                    piece, poly, rrect, shadow, star, write)
 
 
-def f(v):
-    """Short number text for path data."""
-    s = "%.2f" % v
-    s = s.rstrip("0").rstrip(".")
-    return "0" if s in ("-0", "") else s
-
-
-class Doc:
-    """One SVG picture: collects <defs> with ids unique to the file."""
-
-    def __init__(self, w, h):
-        self.w, self.h = w, h
-        self.defs = []
-        self.body = []
-        self.n = 0
-
-    def uid(self, p):
-        self.n += 1
-        return "%s%d" % (p, self.n)
-
-    def add(self, *parts):
-        self.body.extend(parts)
-
-    def lin(self, stops, x1=0, y1=0, x2=0, y2=1, user=False):
-        i = self.uid("g")
-        units = ' gradientUnits="userSpaceOnUse"' if user else ""
-        st = "".join(
-            '<stop offset="%s" stop-color="%s"%s/>'
-            % (f(o), c, (' stop-opacity="%s"' % f(a)) if a != 1 else "")
-            for o, c, a in _stops(stops))
-        self.defs.append('<linearGradient id="%s" x1="%s" y1="%s" x2="%s" y2="%s"%s>%s</linearGradient>'
-                         % (i, f(x1), f(y1), f(x2), f(y2), units, st))
-        return "url(#%s)" % i
-
-    def rad(self, stops, cx=0.5, cy=0.5, r=0.5, fx=None, fy=None, user=False):
-        i = self.uid("r")
-        units = ' gradientUnits="userSpaceOnUse"' if user else ""
-        fx = cx if fx is None else fx
-        fy = cy if fy is None else fy
-        st = "".join(
-            '<stop offset="%s" stop-color="%s"%s/>'
-            % (f(o), c, (' stop-opacity="%s"' % f(a)) if a != 1 else "")
-            for o, c, a in _stops(stops))
-        self.defs.append('<radialGradient id="%s" cx="%s" cy="%s" r="%s" fx="%s" fy="%s"%s>%s</radialGradient>'
-                         % (i, f(cx), f(cy), f(r), f(fx), f(fy), units, st))
-        return "url(#%s)" % i
-
-    def blur(self, std):
-        """A plain Gaussian blur with room around the shape."""
-        key = "blur%s" % f(std).replace(".", "_")
-        if not any(('id="%s"' % key) in d for d in self.defs):
-            self.defs.append('<filter id="%s" x="-50%%" y="-50%%" width="200%%" height="200%%">'
-                             '<feGaussianBlur stdDeviation="%s"/></filter>' % (key, f(std)))
-        return "url(#%s)" % key
-
-    def clip(self, inner):
-        i = self.uid("c")
-        self.defs.append('<clipPath id="%s">%s</clipPath>' % (i, inner))
-        return "url(#%s)" % i
-
-    def svg(self):
-        return ('<?xml version="1.0" encoding="UTF-8"?>\n'
-                '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
-                'version="1.1" width="%d" height="%d" '
-                'viewBox="0 0 %d %d">\n<defs>%s</defs>\n%s\n</svg>\n'
-                % (self.w, self.h, self.w, self.h, "".join(self.defs), "\n".join(self.body)))
-
-
-def _stops(stops):
-    for s in stops:
-        if len(s) == 2:
-            yield s[0], s[1], 1
-        else:
-            yield s
-
-
-def write(pack, member, doc):
-    d = os.path.join(OUT, pack)
-    os.makedirs(d, exist_ok=True)
-    with open(os.path.join(d, member + ".svg"), "w", encoding="utf-8") as fh:
-        fh.write(doc.svg())
+class Doc(svgkit.Doc):
+    """Writes the files the way this script always has, so they stay byte for byte the same."""
+    xlink = True  # the trophies <use xlink:href> their motif
+    defs_sep = ""
+    radial_prefix = "r"
+    radial_focus = True
+    named_blurs = True
 
 
 # ----------------------------------------------------------------------------------------------
-# Shapes
-
-def rrect(x, y, w, h, r):
-    r = min(r, w / 2, h / 2)
-    return ("M%s,%s H%s A%s,%s 0 0 1 %s,%s V%s A%s,%s 0 0 1 %s,%s H%s A%s,%s 0 0 1 %s,%s V%s "
-            "A%s,%s 0 0 1 %s,%s Z" % (
-                f(x + r), f(y), f(x + w - r), f(r), f(r), f(x + w), f(y + r), f(y + h - r),
-                f(r), f(r), f(x + w - r), f(y + h), f(x + r), f(r), f(r), f(x), f(y + h - r),
-                f(y + r), f(r), f(r), f(x + r), f(y)))
-
-
-def circle(cx, cy, r):
-    return "M%s,%s A%s,%s 0 1 1 %s,%s A%s,%s 0 1 1 %s,%s Z" % (
-        f(cx - r), f(cy), f(r), f(r), f(cx + r), f(cy), f(r), f(r), f(cx - r), f(cy))
-
-
-def poly(pts, close=True):
-    s = "M" + " L".join("%s,%s" % (f(x), f(y)) for x, y in pts)
-    return s + (" Z" if close else "")
-
-
-def star(cx, cy, ro, ri, n=5, rot=-90):
-    pts = []
-    for k in range(2 * n):
-        a = math.radians(rot + k * 180.0 / n)
-        r = ro if k % 2 == 0 else ri
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return poly(pts)
-
-
-# The knob of a jigsaw edge, in edge-local units: u along the edge (0..1), v outward (edge lengths).
-_KNOB = [
-    ("L", [(0.36, 0)]),
-    ("C", [(0.42, 0.0), (0.44, 0.05), (0.41, 0.10)]),
-    ("C", [(0.31, 0.18), (0.34, 0.33), (0.50, 0.33)]),
-    ("C", [(0.66, 0.33), (0.69, 0.18), (0.59, 0.10)]),
-    ("C", [(0.56, 0.05), (0.58, 0.0), (0.64, 0)]),
-    ("L", [(1, 0)]),
-]
-
-
-def piece(x, y, s, tabs=(1, 1, 1, 1), sx=None):
-    """Jigsaw piece over the square (x, y, s x s); tabs for top, right, bottom, left:
-    1 = knob out, -1 = knob in, 0 = straight."""
-    sy = s
-    sx = s if sx is None else sx
-    corners = [(x, y), (x + sx, y), (x + sx, y + sy), (x, y + sy)]
-    out = ["M%s,%s" % (f(x), f(y))]
-    for k in range(4):
-        p0, p1 = corners[k], corners[(k + 1) % 4]
-        dx, dy = p1[0] - p0[0], p1[1] - p0[1]
-        ln = math.hypot(dx, dy)
-        nx, ny = dy / ln, -dx / ln
-        t = tabs[k]
-        if t == 0:
-            out.append("L%s,%s" % (f(p1[0]), f(p1[1])))
-            continue
-        for cmd, pts in _KNOB:
-            conv = []
-            for u, v in pts:
-                vv = v * ln * t
-                conv.append("%s,%s" % (f(p0[0] + u * dx + vv * nx), f(p0[1] + u * dy + vv * ny)))
-            out.append(cmd + " ".join(conv))
-    out.append("Z")
-    return " ".join(out)
-
-
-def path(d, fill="none", stroke=None, sw=None, extra=""):
-    s = '<path d="%s" fill="%s"' % (d, fill)
-    if stroke:
-        s += ' stroke="%s" stroke-width="%s" stroke-linejoin="round" stroke-linecap="round"' % (stroke, f(sw or 1))
-    return s + (" " + extra if extra else "") + "/>"
-
-
-def shadow(doc, d, dy=2.5, std=2.5, op=0.3, dx=0):
-    return ('<path d="%s" fill="#000" opacity="%s" filter="%s" transform="translate(%s,%s)"/>'
-            % (d, f(op), doc.blur(std), f(dx), f(dy)))
-
-
-def glow(doc, d, color, std=3, op=0.8):
-    return '<path d="%s" fill="%s" opacity="%s" filter="%s"/>' % (d, color, f(op), doc.blur(std))
-
-
-def inked(d, fill="#FFFFFF", ink=INK, outer=8, inner=4.5):
-    """A stroke icon drawn white with a dark-blue outline."""
-    return (path(d, stroke=ink, sw=outer) + path(d, stroke=fill, sw=inner))
-
-
-# ----------------------------------------------------------------------------------------------
-# Buttons: four states side by side, each with a 2 px transparent gutter left and right.
-
-STATES4 = ("normal", "hover", "pressed")
-
-
-def button_strip(doc, sw, h, face_d, icon, fourth="disabled", highlight=None):
-    """face_d(): path of the face in state-local coordinates; icon(state) -> svg or ''.
-    highlight(): path of the top highlight."""
-    for i, state in enumerate(STATES4 + (fourth,)):
-        x0 = i * sw
-        top, bot, rim = FACE[state]
-        clip = doc.clip('<rect x="%d" y="0" width="%d" height="%d"/>' % (x0 + 2, sw - 4, h))
-        d = face_d()
-        g = ['<g clip-path="%s"><g transform="translate(%d,0)">' % (clip, x0)]
-        dy = 2 if state == "pressed" else 0
-        if state == "pressed":
-            g.append(shadow(doc, d, dy=3, std=1.5, op=0.25))
-        else:
-            g.append(shadow(doc, d, dy=2.5, std=2, op=0.3))
-        if state == "hover":
-            g.append(glow(doc, d, "#FFC25A", std=2.5, op=0.95))
-        if state == "active":
-            g.append(glow(doc, d, "#C9F7E1", std=2.5, op=0.95))
-        g.append('<g transform="translate(0,%d)">' % dy)
-        g.append(path(d, fill=doc.lin([(0, top), (1, bot)]), stroke=rim, sw=2))
-        if state != "pressed" and highlight:
-            g.append(path(highlight(), fill=doc.lin([(0, "#FFFFFF", 0.6), (1, "#FFFFFF", 0.12)]),
-                          extra='opacity="0.75"'))
-        g.append(icon(state))
-        g.append("</g></g></g>")
-        doc.add("".join(g))
-
+# Buttons: four states side by side (svgkit.button_states).
 
 def icon_colors(state):
     if state == "disabled":
@@ -247,14 +42,10 @@ def round_button(member, sw, h, icon_d, fourth="disabled", ink_w=(8, 4.5), solid
     r = min(sw - 8, h - 8) / 2.0
     cx, cy = sw / 2.0, h / 2.0 - 2
 
-    def face():
-        return circle(cx, cy, r)
-
-    def hl():
-        return ("M%s,%s A%s,%s 0 0 1 %s,%s C%s,%s %s,%s %s,%s Z" % (
-            f(cx - r * 0.72), f(cy - r * 0.28), f(r * 0.78), f(r * 0.78), f(cx + r * 0.72),
-            f(cy - r * 0.28), f(cx + r * 0.4), f(cy - r * 0.5), f(cx - r * 0.4), f(cy - r * 0.5),
-            f(cx - r * 0.72), f(cy - r * 0.28)))
+    hl = ("M%s,%s A%s,%s 0 0 1 %s,%s C%s,%s %s,%s %s,%s Z" % (
+        f(cx - r * 0.72), f(cy - r * 0.28), f(r * 0.78), f(r * 0.78), f(cx + r * 0.72),
+        f(cy - r * 0.28), f(cx + r * 0.4), f(cy - r * 0.5), f(cx - r * 0.4), f(cy - r * 0.5),
+        f(cx - r * 0.72), f(cy - r * 0.28)))
 
     def icon(state):
         fill, ink = icon_colors(state)
@@ -267,7 +58,7 @@ def round_button(member, sw, h, icon_d, fourth="disabled", ink_w=(8, 4.5), solid
             return path(d, stroke=ink if state == "disabled" else INK, sw=ink_w[1])
         return inked(d, fill, ink, *ink_w)
 
-    button_strip(doc, sw, h, face, icon, fourth, hl)
+    button_states(doc, sw, h, circle(cx, cy, r), hl, fourth, icon, hl_fade=0.12)
     write("gui", member, doc)
 
 
@@ -316,14 +107,8 @@ def replay_head(cx, cy, r):
 def flat_button():
     sw, h = 180, 48
     doc = Doc(sw * 4, h)
-
-    def face():
-        return rrect(6, 4, sw - 12, h - 11, (h - 11) / 2.0)
-
-    def hl():
-        return rrect(16, 6.5, sw - 32, 13, 6.5)
-
-    button_strip(doc, sw, h, face, lambda s: "", "disabled", hl)
+    button_states(doc, sw, h, rrect(6, 4, sw - 12, h - 11, (h - 11) / 2.0),
+                  rrect(16, 6.5, sw - 32, 13, 6.5), "disabled", lambda s: "", hl_fade=0.12)
     write("gui", "button_flat.png", doc)
 
 
@@ -1243,14 +1028,8 @@ def m_master(doc, m, level):
 
 
 def knob_edge(p0, p1, t):
-    dx, dy = p1[0] - p0[0], p1[1] - p0[1]
-    ln = math.hypot(dx, dy)
-    nx, ny = dy / ln, -dx / ln
-    out = ["M%s,%s" % (f(p0[0]), f(p0[1]))]
-    for cmd, pts in _KNOB:
-        out.append(cmd + " ".join("%s,%s" % (f(p0[0] + u * dx + v * ln * t * nx * 0.8),
-                                             f(p0[1] + u * dy + v * ln * t * ny * 0.8)) for u, v in pts))
-    return " ".join(out)
+    # a seam across the mountain: its knobs a little shallower than a piece's
+    return " ".join(["M%s,%s" % (f(p0[0]), f(p0[1]))] + knob_cmds(p0, p1, t, 0.8))
 
 
 def m_endurance(doc, m, level):

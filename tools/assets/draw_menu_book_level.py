@@ -5,158 +5,29 @@ splash logos and the window icon.
     python3 tools/assets/draw_menu_book_level.py
 
 rewrites assets/gfx/{loading,menu,book,level,pocket,effects,plain}/*.svg. Everything is drawn
-from shapes here, nothing is imported; the only randomness is seeded, so a rerun gives the same
-files. The build renders each SVG to PNG at its own size.
+from shapes here and in svgkit.py, no picture is imported; the only randomness is seeded, so a
+rerun gives the same files. The build renders each SVG to PNG at its own size.
 """
 import math
-import os
 import random
+import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OUT = os.path.join(ROOT, "assets", "gfx")
+# svgkit sits next to this script, and Python puts the script's folder first on sys.path;
+# no __pycache__ is left beside it in the source tree.
+sys.dont_write_bytecode = True
+from svgkit import (BERRY, FACE, GREEN, INK, PAPER, PAPER_SHADE, SKY, SUN, TEAL_D, TEAL_L,
+                    WOOD_D, WOOD_L, WOOD_M, Doc, button_states, circle, f, glow, inked, path,
+                    piece, poly, rrect, shadow, star, write)
 
-# The shared palette of the game's look.
-INK = "#2E4577"
-PAPER, PAPER_SHADE = "#FFF8E7", "#F3E6C8"
-WOOD_L, WOOD_M, WOOD_D = "#D39B5C", "#A8692F", "#6B3F1A"
-GREEN, SKY, BERRY, SUN = "#5DAE5B", "#6FB7E9", "#D9534F", "#F6C945"
-TEAL_D, TEAL_L = "#3F7F74", "#4E8F82"
 FONT = 'font-family="DejaVu Sans"'
-
-# Button faces per state: top colour, bottom colour, rim.
-FACE = {
-    "normal": ("#FFB957", "#E8842A", "#9A5418"),
-    "hover": ("#FFD07A", "#F39A3C", "#9A5418"),
-    "pressed": ("#E8842A", "#C8661A", "#8A4A12"),
-    "disabled": ("#C9C4BA", "#A9A399", "#8A857C"),
-    "active": ("#7FD6AE", "#3FA57A", "#2F7D5B"),
-}
-
-
-def f(v):
-    """Short number text for path data."""
-    s = "%.2f" % v
-    s = s.rstrip("0").rstrip(".")
-    return "0" if s in ("-0", "") else s
-
-
-def _stops(stops):
-    for s in stops:
-        yield (s[0], s[1], 1) if len(s) == 2 else s
-
-
-class Doc:
-    """One SVG picture: collects <defs> with ids unique to the file."""
-
-    def __init__(self, w, h, view=None):
-        self.w, self.h = w, h
-        self.view = view or (0, 0, w, h)
-        self.defs = []
-        self.body = []
-        self.n = 0
-        self.blurs = {}
-
-    def uid(self, p):
-        self.n += 1
-        return "%s%d" % (p, self.n)
-
-    def add(self, *parts):
-        self.body.extend(parts)
-
-    def _grad(self, tag, attrs, stops):
-        i = self.uid("g")
-        st = "".join('<stop offset="%s" stop-color="%s"%s/>'
-                     % (f(o), c, (' stop-opacity="%s"' % f(a)) if a != 1 else "")
-                     for o, c, a in _stops(stops))
-        self.defs.append('<%s id="%s" %s>%s</%s>' % (tag, i, attrs, st, tag))
-        return "url(#%s)" % i
-
-    def lin(self, stops, x1=0, y1=0, x2=0, y2=1, user=False, spread=None):
-        a = 'x1="%s" y1="%s" x2="%s" y2="%s"' % (f(x1), f(y1), f(x2), f(y2))
-        if user:
-            a += ' gradientUnits="userSpaceOnUse"'
-        if spread:
-            a += ' spreadMethod="%s"' % spread
-        return self._grad("linearGradient", a, stops)
-
-    def rad(self, stops, cx=0.5, cy=0.5, r=0.5, fx=None, fy=None, user=False):
-        a = 'cx="%s" cy="%s" r="%s"' % (f(cx), f(cy), f(r))
-        if fx is not None:
-            a += ' fx="%s" fy="%s"' % (f(fx), f(fy))
-        if user:
-            a += ' gradientUnits="userSpaceOnUse"'
-        return self._grad("radialGradient", a, stops)
-
-    def blur(self, std):
-        key = f(std)
-        if key not in self.blurs:
-            i = self.uid("b")
-            self.blurs[key] = i
-            self.defs.append('<filter id="%s" x="-50%%" y="-50%%" width="200%%" height="200%%">'
-                             '<feGaussianBlur stdDeviation="%s"/></filter>' % (i, key))
-        return "url(#%s)" % self.blurs[key]
-
-    def clip(self, inner):
-        i = self.uid("c")
-        self.defs.append('<clipPath id="%s">%s</clipPath>' % (i, inner))
-        return "url(#%s)" % i
-
-    def pattern(self, x, y, w, h, inner):
-        i = self.uid("p")
-        self.defs.append('<pattern id="%s" patternUnits="userSpaceOnUse" x="%s" y="%s" width="%s" '
-                         'height="%s">%s</pattern>' % (i, f(x), f(y), f(w), f(h), inner))
-        return "url(#%s)" % i
-
-    def svg(self):
-        vx, vy, vw, vh = self.view
-        return ('<?xml version="1.0" encoding="UTF-8"?>\n'
-                '<svg xmlns="http://www.w3.org/2000/svg" version="1.1" width="%d" height="%d" '
-                'viewBox="%s %s %s %s">\n<defs>%s</defs>\n%s\n</svg>\n'
-                % (self.w, self.h, f(vx), f(vy), f(vw), f(vh), "\n".join(self.defs),
-                   "\n".join(self.body)))
-
-
-def write(pack, member, doc):
-    d = os.path.join(OUT, pack)
-    os.makedirs(d, exist_ok=True)
-    with open(os.path.join(d, member + ".svg"), "w", encoding="utf-8") as fh:
-        fh.write(doc.svg())
 
 
 # ----------------------------------------------------------------------------------------------
 # Shapes
 
-def rrect(x, y, w, h, r):
-    r = min(r, w / 2.0, h / 2.0)
-    return ("M%s,%s H%s A%s,%s 0 0 1 %s,%s V%s A%s,%s 0 0 1 %s,%s H%s A%s,%s 0 0 1 %s,%s V%s "
-            "A%s,%s 0 0 1 %s,%s Z" % (
-                f(x + r), f(y), f(x + w - r), f(r), f(r), f(x + w), f(y + r), f(y + h - r),
-                f(r), f(r), f(x + w - r), f(y + h), f(x + r), f(r), f(r), f(x), f(y + h - r),
-                f(y + r), f(r), f(r), f(x + r), f(y)))
-
-
-def circle(cx, cy, r):
-    return "M%s,%s A%s,%s 0 1 1 %s,%s A%s,%s 0 1 1 %s,%s Z" % (
-        f(cx - r), f(cy), f(r), f(r), f(cx + r), f(cy), f(r), f(r), f(cx - r), f(cy))
-
-
 def ellipse(cx, cy, rx, ry):
     return "M%s,%s A%s,%s 0 1 1 %s,%s A%s,%s 0 1 1 %s,%s Z" % (
         f(cx - rx), f(cy), f(rx), f(ry), f(cx + rx), f(cy), f(rx), f(ry), f(cx - rx), f(cy))
-
-
-def poly(pts, close=True):
-    s = "M" + " L".join("%s,%s" % (f(x), f(y)) for x, y in pts)
-    return s + (" Z" if close else "")
-
-
-def star(cx, cy, ro, ri, n=5, rot=-90):
-    pts = []
-    for k in range(2 * n):
-        a = math.radians(rot + k * 180.0 / n)
-        r = ro if k % 2 == 0 else ri
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return poly(pts)
 
 
 def gear(cx, cy, ro, ri, hole, n=8):
@@ -169,56 +40,6 @@ def gear(cx, cy, ro, ri, hole, n=8):
     return poly(pts) + " " + circle(cx, cy, hole)
 
 
-# The knob of a jigsaw edge, in edge-local units: u along the edge (0..1), v outward (edge lengths).
-_KNOB = [
-    ("L", [(0.36, 0)]),
-    ("C", [(0.42, 0.0), (0.44, 0.05), (0.41, 0.10)]),
-    ("C", [(0.31, 0.18), (0.34, 0.33), (0.50, 0.33)]),
-    ("C", [(0.66, 0.33), (0.69, 0.18), (0.59, 0.10)]),
-    ("C", [(0.56, 0.05), (0.58, 0.0), (0.64, 0)]),
-    ("L", [(1, 0)]),
-]
-
-
-def piece(x, y, s, tabs=(1, 1, 1, 1)):
-    """Jigsaw piece over the square (x, y, s x s); tabs for top, right, bottom, left:
-    1 = knob out, -1 = knob in, 0 = straight."""
-    corners = [(x, y), (x + s, y), (x + s, y + s), (x, y + s)]
-    out = ["M%s,%s" % (f(x), f(y))]
-    for k in range(4):
-        p0, p1 = corners[k], corners[(k + 1) % 4]
-        dx, dy = p1[0] - p0[0], p1[1] - p0[1]
-        ln = math.hypot(dx, dy)
-        nx, ny = dy / ln, -dx / ln
-        t = tabs[k]
-        if t == 0:
-            out.append("L%s,%s" % (f(p1[0]), f(p1[1])))
-            continue
-        for cmd, pts in _KNOB:
-            out.append(cmd + " ".join("%s,%s" % (f(p0[0] + u * dx + v * ln * t * nx),
-                                                 f(p0[1] + u * dy + v * ln * t * ny))
-                                      for u, v in pts))
-    out.append("Z")
-    return " ".join(out)
-
-
-def path(d, fill="none", stroke=None, sw=None, extra=""):
-    s = '<path d="%s" fill="%s"' % (d, fill)
-    if stroke:
-        s += ' stroke="%s" stroke-width="%s" stroke-linejoin="round" stroke-linecap="round"' % (
-            stroke, f(sw or 1))
-    return s + (" " + extra if extra else "") + "/>"
-
-
-def shadow(doc, d, dy=2.5, std=2.5, op=0.3, dx=0):
-    return ('<path d="%s" fill="#000" opacity="%s" filter="%s" transform="translate(%s,%s)"/>'
-            % (d, f(op), doc.blur(std), f(dx), f(dy)))
-
-
-def glow(doc, d, color, std=3, op=0.8):
-    return '<path d="%s" fill="%s" opacity="%s" filter="%s"/>' % (d, color, f(op), doc.blur(std))
-
-
 def soft_edge(d, color="#000", op=0.3, reach=8.0, steps=8, extra=""):
     """A blur-free soft falloff around d: stacked strokes, widest first. rsvg clips a filter's
     input at the picture edge, so pictures that are cut from one drawing or tiled use this
@@ -229,11 +50,6 @@ def soft_edge(d, color="#000", op=0.3, reach=8.0, steps=8, extra=""):
         out.append('<path d="%s" fill="none" stroke="%s" stroke-width="%s" opacity="%s" %s/>'
                    % (d, color, f(2 * reach * k / steps), f(a), extra))
     return "".join(out)
-
-
-def inked(d, fill="#FFFFFF", ink=INK, outer=8, inner=4.5):
-    """A stroke drawn in a colour with a dark-blue outline around it."""
-    return path(d, stroke=ink, sw=outer) + path(d, stroke=fill, sw=inner)
 
 
 def grain(doc, rng, x0, y0, w, h, n, horizontal=True, color=WOOD_D, op=0.16, wave=3.0):
@@ -495,7 +311,7 @@ def icon_pocket(p):
 
 
 # ----------------------------------------------------------------------------------------------
-# Button strips: four states side by side, each with a 2 px transparent gutter left and right.
+# Button strips: four states side by side (svgkit.button_states).
 
 def button_strip(doc, sw, h, face, icon, fourth, ink_px=3.0, glow_std=2.5, icon_frac=0.7):
     """face: ("rect", x, y, w, h, r) or ("circle", cx, cy, r) in state-local coordinates."""
@@ -513,30 +329,13 @@ def button_strip(doc, sw, h, face, icon, fourth, ink_px=3.0, glow_std=2.5, icon_
             f(cy - r * 0.44), f(cx - r * 0.74), f(cy - r * 0.22)))
         box = 2 * r
     scale = box * icon_frac / 64.0
-    for i, state in enumerate(("normal", "hover", "pressed", fourth)):
-        x0 = i * sw
-        top, bot, rim = FACE[state]
-        clip = doc.clip('<rect x="%d" y="0" width="%d" height="%d"/>' % (x0 + 2, sw - 4, h))
-        g = ['<g clip-path="%s"><g transform="translate(%d,0)">' % (clip, x0)]
-        dy = 2 if state == "pressed" else 0
-        if state == "pressed":
-            g.append(shadow(doc, d, dy=3, std=1.5, op=0.25))
-        else:
-            g.append(shadow(doc, d, dy=2.5, std=2, op=0.3))
-        if state == "hover":
-            g.append(glow(doc, d, "#FFC25A", std=glow_std, op=0.95))
-        if state == "active":
-            g.append(glow(doc, d, "#C9F7E1", std=glow_std, op=0.95))
-        g.append('<g transform="translate(0,%d)">' % dy)
-        g.append(path(d, fill=doc.lin([(0, top), (1, bot)]), stroke=rim, sw=2))
-        if state != "pressed":
-            g.append(path(hl, fill=doc.lin([(0, "#FFFFFF", 0.6), (1, "#FFFFFF", 0.1)]),
-                          extra='opacity="0.75"'))
+
+    def drawn(state):
         p = palette(state, ink_px, scale)
-        g.append('<g transform="translate(%s,%s) scale(%s)">%s</g>'
-                 % (f(cx), f(cy), f(scale), icon(p)))
-        g.append("</g></g></g>")
-        doc.add("".join(g))
+        return ('<g transform="translate(%s,%s) scale(%s)">%s</g>'
+                % (f(cx), f(cy), f(scale), icon(p)))
+
+    button_states(doc, sw, h, d, hl, fourth, drawn, glow_std=glow_std)
 
 
 def bar_button(member, sw, icon, fourth="disabled"):
