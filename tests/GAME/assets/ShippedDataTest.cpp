@@ -194,7 +194,8 @@ std::vector<Member> Pictures()
     return all;
 }
 
-std::map<std::string, Picture> LoadAll(std::map<std::string, Picture>* byPack = nullptr)
+// Every picture by "pack/member", each checked against its shape on the way.
+std::map<std::string, Picture> LoadAll()
 {
     std::map<std::string, Picture> out;
     for (const Member& m : Pictures()) {
@@ -213,17 +214,14 @@ std::map<std::string, Picture> LoadAll(std::map<std::string, Picture>* byPack = 
         }
         case Shape::Plain: break;
         }
-        if (byPack)
-            (*byPack)[key] = p;
-        out[*m.name] = std::move(p);
+        out[key] = std::move(p);
     }
     return out;
 }
 
 TEST_F(ShippedData, EveryInterfacePictureIsInItsPackAndKeepsItsShape)
 {
-    std::map<std::string, Picture> byPack;
-    const std::map<std::string, Picture> pics = LoadAll(&byPack);
+    const std::map<std::string, Picture> byPack = LoadAll();
     auto size = [&](const char* pack, const char* name) {
         const auto it = byPack.find(std::string(pack) + "/" + name);
         return it == byPack.end() ? std::pair{0, 0} : std::pair{it->second.w, it->second.h};
@@ -276,8 +274,8 @@ TEST_F(ShippedData, EveryInterfacePictureIsInItsPackAndKeepsItsShape)
     EXPECT_EQ(size(book, chBOOK_3_3).first, size(book, chBOOK_1_3).first);
 
     // The cursor's tip is its top-left pixel, so that pixel must be drawn.
-    const auto cursor = pics.find(chCURNAME);
-    ASSERT_NE(cursor, pics.end());
+    const auto cursor = byPack.find(std::string(menu) + "/" + chCURNAME);
+    ASSERT_NE(cursor, byPack.end());
     EXPECT_GT(cursor->second.pixels[0] >> 24, 0u) << "the cursor's hot spot is transparent";
 }
 
@@ -448,13 +446,12 @@ TEST_F(ShippedData, PictureListMatchesTheBookAndThePicturePacks)
     std::stringstream creditsText;
     creditsText << creditsFile.rdbuf();
     const std::string credits = creditsText.str();
-    int categories = 0, pictures = 0, large = 0;
+    int categories = 0, large = 0;
     for (pugi::xml_node cat = root.first_child(); cat; cat = cat.next_sibling()) {
         ++categories;
         int inCategory = 0;
         for (pugi::xml_node pic = cat.first_child(); pic; pic = pic.next_sibling()) {
             ++inCategory;
-            ++pictures;
             const std::string sm = pic.attribute("adrSm").as_string(), fm = pic.attribute("adrFm").as_string();
             SCOPED_TRACE(fm);
             const Picture pre = Load(C_NAME_PACK_IMAGE_PREV, C_PAS_IMAGE, sm);
