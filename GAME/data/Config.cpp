@@ -302,6 +302,17 @@ void BuildDefaultConfig(pugi::xml_document& doc, bool withIdentity)
     }
 }
 
+// The book_category group: one element per title, in tab order.
+void WriteCategories(pugi::xml_node group, const std::vector<std::string>& titles)
+{
+    while (group.first_child())
+        group.remove_child(group.first_child());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const std::string name = "book_category_" + std::to_string(i);
+        group.append_child(name.c_str()).append_attribute("var") = titles[i].c_str();
+    }
+}
+
 void BuildDefaultStrings(pugi::xml_document& doc)
 {
     pugi::xml_node root = doc.append_child("strings");
@@ -309,11 +320,10 @@ void BuildDefaultStrings(pugi::xml_document& doc)
         if (r.kind == StrRow::Text) {
             root.append_child(r.key).append_attribute("var") = r.value;
         } else if (r.kind == StrRow::Categories) {
-            pugi::xml_node g = root.append_child(r.key);
-            for (int i = 0; i < kDefaultCategoryCount; ++i) {
-                const std::string name = "book_category_" + std::to_string(i);
-                g.append_child(name.c_str()).append_attribute("var") = DefaultCategoryTitle(i).c_str();
-            }
+            std::vector<std::string> titles;
+            for (int i = 0; i < kDefaultCategoryCount; ++i)
+                titles.push_back(DefaultCategoryTitle(i));
+            WriteCategories(root.append_child(r.key), titles);
         }
     }
 }
@@ -534,15 +544,8 @@ bool WriteShippedTables(const char* dir, const ShippedTexts& texts, std::string*
             return fail("no such text: " + key);
         e.attribute("var") = value.c_str();
     }
-    if (!texts.categories.empty()) {
-        pugi::xml_node g = root.child("book_category");
-        while (g.first_child())
-            g.remove_child(g.first_child());
-        for (std::size_t i = 0; i < texts.categories.size(); ++i) {
-            const std::string name = "book_category_" + std::to_string(i);
-            g.append_child(name.c_str()).append_attribute("var") = texts.categories[i].c_str();
-        }
-    }
+    if (!texts.categories.empty())
+        WriteCategories(root.child("book_category"), texts.categories);
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     const bool a = SaveText(dir, "resource.xml", DefaultResourceText());

@@ -15,10 +15,8 @@
 #include <cstring>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -354,10 +352,8 @@ TEST_F(ShippedData, FontsCarryEveryGlyphTheTextsNeedOnOnePage)
         ASSERT_TRUE(Read(C_NAME_PACK_FONTS, C_PAS_FONTS, c.name, bytes));
         const std::string text(bytes.begin(), bytes.end());
         // The loader reads the description from the working folder too; both must agree.
-        std::ifstream plain(kRun + "/" + c.name, std::ios::binary);
-        std::stringstream plainText;
-        plainText << plain.rdbuf();
-        EXPECT_EQ(plainText.str(), text) << "the plain copy differs from the pack's";
+        EXPECT_EQ(ZEL::iFile::ReadWholeFile(kRun + "/" + c.name).value_or(""), text)
+            << "the plain copy differs from the pack's";
 
         const FontFile probe = ParseFont(text, 0, 0);
         ASSERT_GT(probe.size, 0) << "info must be the first child with a positive size";
@@ -442,10 +438,7 @@ TEST_F(ShippedData, PictureListMatchesTheBookAndThePicturePacks)
     pugi::xml_document doc;
     ASSERT_TRUE(ZEL::LoadXmlFile(doc, (kRun + "/pzls.xml").c_str()));
     const pugi::xml_node root = doc.first_child();
-    std::ifstream creditsFile(kRun + "/CREDITS");
-    std::stringstream creditsText;
-    creditsText << creditsFile.rdbuf();
-    const std::string credits = creditsText.str();
+    const std::string credits = ZEL::iFile::ReadWholeFile(kRun + "/CREDITS").value_or("");
     int categories = 0, large = 0;
     for (pugi::xml_node cat = root.first_child(); cat; cat = cat.next_sibling()) {
         ++categories;
