@@ -3,6 +3,7 @@
 #include "GAME/data/GameIdentity.h"
 #include "GAME/data/TextFormat.h"
 #include "ST/core/Diag.h"
+#include "ST/core/SafeName.h"
 #include "ST/core/iFile.h"
 
 #include <pugixml.hpp>
@@ -473,16 +474,7 @@ void ReadStrings(const pugi::xml_document& doc)
     optional("copyright_title", chTEXT_COPYRIGHT2, &COPYRIGHT_TITLE_POS_X, &COPYRIGHT_TITLE_POS_Y);
 }
 
-bool UsableFolderName(const char* s)
-{
-    if (!s || !*s || std::strcmp(s, ".") == 0 || std::strcmp(s, "..") == 0)
-        return false;
-    for (const char* p = s; *p; ++p) {
-        if (*p == '/' || *p == '\\' || static_cast<unsigned char>(*p) < 0x20)
-            return false;
-    }
-    return true;
-}
+bool UsableFolderName(const char* s) { return s && ZEL::IsPlainName(s); }
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "GAME/data/Config.h"
+#include "GAME/data/EDITION_CONF.h"
 #include "ST/core/Clock.h"
 #include "ST/core/Diag.h"
 #include "ST/core/ST_GAME.h"
@@ -29,6 +30,7 @@ int main() {
     Game = ZEL::GetGame();
     zel = Game->GetGfx();
     INPUTNAME = Game->GetInput();
+    LoadEdition();
     LoadConfig();
     ZEL::Diag("Programm starting");
     Game->SetGameName(EffectiveProductName());

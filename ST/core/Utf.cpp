@@ -4,34 +4,55 @@
 
 namespace ZEL {
 
+bool DecodeUtf8(std::string_view s, std::size_t& i, std::uint32_t& cp)
+{
+    if (i >= s.size())
+        return false;
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    int extra = 0;
+    if (c < 0x80) { cp = c; }
+    else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
+    else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
+    else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
+    else { return false; }
+    if (i + static_cast<std::size_t>(extra) >= s.size() && extra > 0)
+        return false;
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80)
+            return false;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    static const std::uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return false;
+    i += static_cast<std::size_t>(extra) + 1;
+    return true;
+}
+
+bool IsValidUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    std::uint32_t cp = 0;
+    while (i < s.size()) {
+        if (!DecodeUtf8(s, i, cp))
+            return false;
+    }
+    return true;
+}
+
 std::u16string Utf8ToUtf16(std::string_view s)
 {
     std::u16string out;
     out.reserve(s.size());
     std::size_t i = 0;
     while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
         std::uint32_t cp = 0;
-        int extra = 0;
-        if (c < 0x80) { cp = c; }
-        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
-        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
-        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
-        else { out.push_back(u'\uFFFD'); ++i; continue; }
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            if (i + k >= s.size()) { ok = false; break; }
-            const unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) { ok = false; break; }
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        static const std::uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        if (!DecodeUtf8(s, i, cp)) {
             out.push_back(u'\uFFFD');
             ++i;
             continue;
         }
-        i += extra + 1;
         if (cp >= 0x10000) {
             cp -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -42,6 +43,20 @@ std::string ReadFile(const std::string& path)
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+ScopedCwd::ScopedCwd(const std::string& dir)
+{
+    char buf[4096];
+    if (!getcwd(buf, sizeof buf) || chdir(dir.c_str()) != 0)
+        throw std::runtime_error("cannot change the working folder to " + dir);
+    previous_ = buf;
+}
+
+ScopedCwd::~ScopedCwd()
+{
+    if (chdir(previous_.c_str()) != 0)
+        std::perror("ScopedCwd");
 }
 
 int RunCommand(const std::string& command)

@@ -22,6 +22,18 @@ private:
 void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 
+// Makes `dir` the working folder while it lives; the previous one comes back afterwards.
+class ScopedCwd {
+public:
+    explicit ScopedCwd(const std::string& dir);
+    ~ScopedCwd();
+    ScopedCwd(const ScopedCwd&) = delete;
+    ScopedCwd& operator=(const ScopedCwd&) = delete;
+
+private:
+    std::string previous_;
+};
+
 // Runs a shell command; returns its exit status.
 int RunCommand(const std::string& command);
 // Quotes one word for the shell.
