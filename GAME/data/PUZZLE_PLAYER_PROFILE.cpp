@@ -2,6 +2,7 @@
 
 #include "ST/core/iFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -146,6 +147,19 @@ bool LoadPlayerRecord(const char* path, PUZZLE_PLAYER_PROFILE& p)
         return false;
     p = DecodePlayerRecord(b);
     return true;
+}
+
+std::optional<PUZZLE_PLAYER_PROFILE> ReadPlayerRecord(const char* path, const PUZZLE_PLAYER_PROFILE& base)
+{
+    if (!path)
+        return std::nullopt;
+    const std::optional<std::string> disk = ZEL::iFile::ReadWholeFile(path);
+    if (!disk)
+        return std::nullopt;
+    const std::string record = ZEL::iFile::CollapseRecord(*disk);
+    PlayerRecordBytes b = EncodePlayerRecord(base);
+    std::memcpy(b.data(), record.data(), std::min(record.size(), b.size()));
+    return DecodePlayerRecord(b);
 }
 
 } // namespace GAME

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace GAME {
 
@@ -53,5 +54,8 @@ PUZZLE_PLAYER_PROFILE DecodePlayerRecord(const PlayerRecordBytes& bytes);
 bool SavePlayerRecord(const char* path, const PUZZLE_PLAYER_PROFILE& p);
 // True when a whole record was read into `p`; a missing or short file leaves `p` unchanged.
 bool LoadPlayerRecord(const char* path, PUZZLE_PLAYER_PROFILE& p);
+// The record in the file laid over `base`: a short file keeps the rest of `base`, a longer one
+// is read to its 76th byte. Nullopt when the file cannot be opened or read.
+std::optional<PUZZLE_PLAYER_PROFILE> ReadPlayerRecord(const char* path, const PUZZLE_PLAYER_PROFILE& base);
 
 } // namespace GAME
