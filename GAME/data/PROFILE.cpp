@@ -152,12 +152,19 @@ bool PROFILE::SetLastCharacter()
     return written && folder;
 }
 
+bool PROFILE::CanBePlayer(const std::string& name) const
+{
+    // A valid name that is taken by a file of the game (game.xml, LC.pzl) names no player.
+    const std::string dir = PlayerDir(name);
+    return !dir.empty() && (!Exists(gameProfileDir + name) || IsDirectory(gameProfileDir + name));
+}
+
 bool PROFILE::GetLastCharacter()
 {
     const std::optional<std::string> text = ReadSmallFile(gameProfileDir + kLastCharacterFile, kMaxPlayerNameBytes);
     if (!text)
         return false;
-    if (!IsValidPlayerName(*text)) {
+    if (!CanBePlayer(*text)) {
         ZEL::Diag("LC.pzl names no valid player; it is not used");
         return false;
     }
@@ -259,7 +266,7 @@ std::optional<std::uint32_t> PROFILE::GetScore4Player(const std::string& name) c
 
 bool PROFILE::SelectPlayer(const std::string& name)
 {
-    if (!IsValidPlayerName(name)) {
+    if (!CanBePlayer(name)) {
         ZEL::Diag("refused player name of " + std::to_string(name.size()) + " bytes");
         return false;
     }
@@ -288,7 +295,7 @@ bool PROFILE::DeletePlayer(const std::string& name, const std::string& thenSelec
             ZEL::Diag("could not delete all of " + path);
     }
     const bool gone = !Exists(path);
-    SelectPlayer(IsValidPlayerName(thenSelect) ? thenSelect : DefaultName());
+    SelectPlayer(CanBePlayer(thenSelect) ? thenSelect : DefaultName());
     return gone;
 }
 

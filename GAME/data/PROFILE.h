@@ -78,7 +78,8 @@ public:
     static std::string DefaultName();
 
     // The selection screen's OK: `name` becomes the current player (its folder and set.bin are
-    // made when new). False, with nothing changed, for a name the check refuses.
+    // made when new). False, with nothing changed, for a name the check refuses or one taken by
+    // a file of the game folder (game.xml, LC.pzl).
     bool SelectPlayer(const std::string& name);
     // The selection screen's Delete: removes the named player's folder with everything in it,
     // then selects `thenSelect` (the default player when that is no valid name). Only a real
@@ -90,6 +91,7 @@ public:
 private:
     // The default record in memory, and in set.bin when there is none yet (true when written).
     bool LoadDefaultSettings();
+    bool CanBePlayer(const std::string& name) const;
     std::string SettingsPath() const { return GetPlayerDir() + "set.bin"; }
     PUZZLE_PLAYER_PROFILE DefaultRecord() const;
     void TakeScreenFromGame();

@@ -156,6 +156,8 @@ TEST_F(ProfileTest, NamesThatCouldLeaveThePlayerFolderMakeAndRemoveNothing)
         {"", false},          {".", false},  {"..", false},          {"../x", false},
         {"a/b", false},       {"a\\b", false}, {"tab\there", false}, {std::string(300, 'n'), false},
         {"\xd0\x92\xd0", false},  // cut off in the middle of a letter
+        {"game.xml", false},       // valid, but a file of the game: never a player
+        {"LC.pzl", false},
         {"Вася", true},
     };
     for (const Case& c : cases) {
